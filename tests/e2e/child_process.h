@@ -1,0 +1,57 @@
+// Starting Tovask.exe as a child process with an exact command line, its
+// standard output and error on pipes, and collecting what it wrote.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <thread>
+
+struct ChildOptions {
+  std::wstring CommandLine;     // passed to CreateProcessW unchanged
+  bool NewConsole = false;      // CREATE_NEW_CONSOLE with ConsoleTitle
+  std::wstring ConsoleTitle;
+};
+
+class ChildProcess {
+ public:
+  explicit ChildProcess(const ChildOptions& options);
+  ~ChildProcess();
+  ChildProcess(const ChildProcess&) = delete;
+  ChildProcess& operator=(const ChildProcess&) = delete;
+
+  bool Started() const { return process_ != nullptr; }
+  DWORD Id() const { return id_; }
+  HANDLE Process() const { return process_; }
+
+  // Waits for the exit and for both pipes to close; false on a time-out, after
+  // which the child is terminated.
+  bool Wait(DWORD milliseconds);
+  DWORD ExitCode() const;
+  const std::string& Output() const { return output_; }
+  const std::string& Error() const { return error_; }
+
+ private:
+  HANDLE process_ = nullptr;
+  DWORD id_ = 0;
+  std::thread outputReader_;
+  std::thread errorReader_;
+  std::string output_;
+  std::string error_;
+};
+
+// Full path of Tovask.exe, which lies beside the test driver.
+std::wstring TovaskPath();
+
+struct ChildRun {
+  bool Finished = false;
+  DWORD ExitCode = 0;
+  std::string Output;
+  std::string Error;
+};
+
+// Runs Tovask with the command line and waits for it to end on its own.
+ChildRun RunTovask(const std::wstring& commandLine, DWORD milliseconds = 15000);
+
+// The bytes of a UTF-16LE text, as the program writes messages to a pipe.
+std::string Utf16Bytes(const std::wstring& text);
