@@ -20,6 +20,18 @@ BOOL CALLBACK TestWindow(HWND window, LPARAM parameter) {
   return FALSE;
 }
 
+// The dialog's loop has begun once its first re-layout has moved the OK
+// button away from the left edge, where it was created. Input that arrives
+// before is taken by the drain of the set-up's events and lost.
+bool LoopStarted(HWND dialog) {
+  HWND ok = GetDlgItem(dialog, OkButtonId);
+  if (ok == nullptr) return true;
+  RECT bounds{};
+  GetWindowRect(ok, &bounds);
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&bounds), 2);
+  return bounds.left != 0;
+}
+
 }  // namespace
 
 HWND FindDialog(DWORD processId) {
@@ -42,7 +54,7 @@ HWND WaitForDialog(DWORD processId, DWORD milliseconds) {
         dialog = FindDialog(processId);
         if (dialog == nullptr || !IsWindowVisible(dialog)) return false;
         HWND field = GetDlgItem(dialog, InputFieldId);
-        return field != nullptr && FocusOf(dialog) == field;
+        return field != nullptr && FocusOf(dialog) == field && LoopStarted(dialog);
       },
       milliseconds);
   return ready ? dialog : nullptr;
