@@ -37,7 +37,7 @@ ChildProcess::ChildProcess(const ChildOptions& options) {
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
   startup.hStdOutput = outputWrite;
-  startup.hStdError = errorWrite;
+  startup.hStdError = options.ErrorHandle != nullptr ? options.ErrorHandle : errorWrite;
   std::wstring title = options.ConsoleTitle;
   if (options.NewConsole && !title.empty()) startup.lpTitle = title.data();
 

@@ -11,6 +11,7 @@ struct ChildOptions {
   std::wstring CommandLine;     // passed to CreateProcessW unchanged
   bool NewConsole = false;      // CREATE_NEW_CONSOLE with ConsoleTitle
   std::wstring ConsoleTitle;
+  HANDLE ErrorHandle = nullptr; // standard error instead of a pipe, when given
 };
 
 class ChildProcess {
