@@ -41,12 +41,13 @@ ChildProcess::ChildProcess(const ChildOptions& options) {
   std::wstring title = options.ConsoleTitle;
   if (options.NewConsole && !title.empty()) startup.lpTitle = title.data();
 
-  std::wstring application = TovaskPath();
+  std::wstring application = options.Application.empty() ? TovaskPath() : options.Application;
+  const wchar_t* directory = options.Directory.empty() ? nullptr : options.Directory.c_str();
   std::wstring commandLine = options.CommandLine;
   PROCESS_INFORMATION info{};
   DWORD flags = options.NewConsole ? CREATE_NEW_CONSOLE : 0;
   if (CreateProcessW(application.c_str(), commandLine.data(), nullptr, nullptr, TRUE, flags, nullptr,
-                     nullptr, &startup, &info)) {
+                     directory, &startup, &info)) {
     CloseHandle(info.hThread);
     process_ = info.hProcess;
     id_ = info.dwProcessId;

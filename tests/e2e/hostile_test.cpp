@@ -3,10 +3,7 @@
 // and console control events. Every run must end the way the program's rules
 // say, without a crash or a hang and with nothing wrong on standard output.
 //
-// Keys reach the dialog as posted messages (WM_KEYDOWN and WM_KEYUP to the
-// focused control, WM_CHAR for typed text): they go through the program's
-// own message loop and shortcut table exactly as keyboard input does, but do
-// not depend on the dialog being the foreground window.
+// Keys reach the dialog as posted messages (posted_input.h).
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -15,22 +12,11 @@
 
 #include "child_process.h"
 #include "dialog_finder.h"
+#include "posted_input.h"
 
 namespace {
 
 constexpr DWORD EndMs = 15000;
-
-void PostKey(HWND dialog, WORD key) {
-  HWND focus = FocusOf(dialog);
-  LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
-  PostMessageW(focus, WM_KEYDOWN, key, scan | 1);
-  PostMessageW(focus, WM_KEYUP, key, scan | 1 | (LPARAM{3} << 30));
-}
-
-void PostText(HWND dialog, const std::wstring& text) {
-  HWND focus = FocusOf(dialog);
-  for (wchar_t c : text) PostMessageW(focus, WM_CHAR, c, 1);
-}
 
 // The bytes the program must write for a result: the ANSI code page with the
 // system's best-fit mapping.
