@@ -41,10 +41,10 @@ ChildProcess::ChildProcess(const ChildOptions& options) {
   std::wstring title = options.ConsoleTitle;
   if (options.NewConsole && !title.empty()) startup.lpTitle = title.data();
 
-  std::wstring application = TovaskPath();
+  std::wstring application = options.Application.empty() ? TovaskPath() : options.Application;
   std::wstring commandLine = options.CommandLine;
   PROCESS_INFORMATION info{};
-  DWORD flags = options.NewConsole ? CREATE_NEW_CONSOLE : 0;
+  DWORD flags = options.NewConsole ? CREATE_NEW_CONSOLE : options.Detached ? DETACHED_PROCESS : 0;
   if (CreateProcessW(application.c_str(), commandLine.data(), nullptr, nullptr, TRUE, flags, nullptr,
                      nullptr, &startup, &info)) {
     CloseHandle(info.hThread);

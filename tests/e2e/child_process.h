@@ -9,8 +9,10 @@
 
 struct ChildOptions {
   std::wstring CommandLine;     // passed to CreateProcessW unchanged
+  std::wstring Application;     // empty: Tovask.exe beside the driver
   bool NewConsole = false;      // CREATE_NEW_CONSOLE with ConsoleTitle
   std::wstring ConsoleTitle;
+  bool Detached = false;        // DETACHED_PROCESS: the child has no console at all
 };
 
 class ChildProcess {
