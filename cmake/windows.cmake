@@ -1,5 +1,6 @@
 # Windows build: Tovask.exe and its end-to-end test driver.
 enable_language(RC)
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 
 # Every program lands in one folder: the test drivers find Tovask.exe beside them.
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
@@ -18,6 +19,14 @@ add_executable(Tovask
   app/runtime_win32.cpp
   console/ansi_win32.cpp
   console/console_win32.cpp
+  console/write_result_win32.cpp
+  dialog/controls_win32.cpp
+  dialog/dialog_layout_win32.cpp
+  dialog/dialog_window_win32.cpp
+  dialog/events_win32.cpp
+  dialog/font_win32.cpp
+  dialog/shortcuts_win32.cpp
+  dialog/system_string_win32.cpp
   resources/Tovask.rc
 )
 target_compile_options(Tovask PRIVATE ${TOVASK_EXE_FLAGS})
