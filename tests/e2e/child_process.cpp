@@ -45,7 +45,7 @@ ChildProcess::ChildProcess(const ChildOptions& options) {
   const wchar_t* directory = options.Directory.empty() ? nullptr : options.Directory.c_str();
   std::wstring commandLine = options.CommandLine;
   PROCESS_INFORMATION info{};
-  DWORD flags = options.NewConsole ? CREATE_NEW_CONSOLE : 0;
+  DWORD flags = options.NewConsole ? CREATE_NEW_CONSOLE : options.Detached ? DETACHED_PROCESS : 0;
   if (CreateProcessW(application.c_str(), commandLine.data(), nullptr, nullptr, TRUE, flags, nullptr,
                      directory, &startup, &info)) {
     CloseHandle(info.hThread);

@@ -20,16 +20,15 @@ BOOL CALLBACK TestWindow(HWND window, LPARAM parameter) {
   return FALSE;
 }
 
-// The dialog's loop has begun once its first re-layout has moved the OK
-// button away from the left edge, where it was created. Input that arrives
-// before is taken by the drain of the set-up's events and lost.
-bool LoopStarted(HWND dialog) {
+// The dialog centres its buttons once it has taken the events of its set-up
+// and waits for the user's: input sent before that could be taken with them.
+bool ButtonsCentred(HWND dialog) {
   HWND ok = GetDlgItem(dialog, OkButtonId);
-  if (ok == nullptr) return true;
-  RECT bounds{};
-  GetWindowRect(ok, &bounds);
-  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&bounds), 2);
-  return bounds.left != 0;
+  RECT client, button;
+  if (ok == nullptr || !GetClientRect(dialog, &client) || !GetWindowRect(ok, &button)) return false;
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&button), 2);
+  LONG width = button.right - button.left;
+  return button.left == (client.right - 2 * width - 5) / 2;
 }
 
 }  // namespace
@@ -54,7 +53,7 @@ HWND WaitForDialog(DWORD processId, DWORD milliseconds) {
         dialog = FindDialog(processId);
         if (dialog == nullptr || !IsWindowVisible(dialog)) return false;
         HWND field = GetDlgItem(dialog, InputFieldId);
-        return field != nullptr && FocusOf(dialog) == field && LoopStarted(dialog);
+        return field != nullptr && FocusOf(dialog) == field && ButtonsCentred(dialog);
       },
       milliseconds);
   return ready ? dialog : nullptr;

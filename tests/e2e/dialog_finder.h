@@ -17,7 +17,6 @@ HWND FindDialog(DWORD processId);
 // The window that has the keyboard focus in the thread owning the window.
 HWND FocusOf(HWND window);
 
-// Waits until the process shows its dialog, the input field has the focus
-// and the dialog's loop has begun, so that input is no longer discarded with
-// the events of the set-up; NULL on a time-out.
+// Waits until the process shows its dialog ready for the user: the input
+// field has the focus and the buttons are centred. NULL on a time-out.
 HWND WaitForDialog(DWORD processId, DWORD milliseconds = 10000);
