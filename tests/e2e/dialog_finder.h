@@ -17,6 +17,6 @@ HWND FindDialog(DWORD processId);
 // The window that has the keyboard focus in the thread owning the window.
 HWND FocusOf(HWND window);
 
-// Waits until the process shows its dialog and the input field has the
-// focus, as it has once the dialog is ready for typing; NULL on a time-out.
+// Waits until the process shows its dialog ready for the user: the input
+// field has the focus and the buttons are centred. NULL on a time-out.
 HWND WaitForDialog(DWORD processId, DWORD milliseconds = 10000);
