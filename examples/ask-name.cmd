@@ -2,7 +2,7 @@
 rem Keeps the answer in the variable name through a generated file: Tovask
 rem writes  set "name=..."  into it, and "call" runs it. Two apostrophes in
 rem the template stand for a double quote; the quotes keep characters such
-rem as ampersands in the answer from acting as commands.
+rem as ampersands in the answer from acting as commands while it is set.
 rem Tovask.exe is looked for beside this script first, then on the PATH.
 setlocal
 set "PATH=%~dp0;%PATH%"
