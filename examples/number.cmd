@@ -1,8 +1,16 @@
 @echo off
-rem Asks for a number of at most three digits.
-Tovask "Age" "set ''age=$input''" "Your age:" 30 /num /length=3 > "%TEMP%\tovask-age.cmd"
-if errorlevel 1 (del "%TEMP%\tovask-age.cmd" & exit /b 1)
-call "%TEMP%\tovask-age.cmd"
-del "%TEMP%\tovask-age.cmd"
+rem Asks for a number: /num lets only digits be typed, and /length=3 at
+rem most three of them.
+setlocal
+set "PATH=%~dp0;%PATH%"
+set "answer=%TEMP%\tovask-%RANDOM%.cmd"
+Tovask "Age" "set age=$input^" "Your age:" 30 /num /length=3 > "%answer%"
+if errorlevel 1 (
+  del "%answer%"
+  echo No age given.
+  exit /b 1
+)
+call "%answer%"
+del "%answer%"
 set /a next=age+1
 echo Next year you will be %next%.

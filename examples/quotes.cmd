@@ -1,7 +1,16 @@
 @echo off
-rem Takes an answer that may contain double quotes.
-Tovask "Quote" "set ''said=$input''" "What did they say? Quotes like ''this'' are fine." > "%TEMP%\tovask-said.cmd"
-if errorlevel 1 (del "%TEMP%\tovask-said.cmd" & exit /b 1)
-call "%TEMP%\tovask-said.cmd"
-del "%TEMP%\tovask-said.cmd"
+rem Takes an answer that may hold double quotes itself. A parameter cannot
+rem hold one, so the template has two apostrophes for each: Tovask writes
+rem set "said=..."  and set keeps everything up to the last quote.
+setlocal
+set "PATH=%~dp0;%PATH%"
+set "answer=%TEMP%\tovask-%RANDOM%.cmd"
+Tovask "Quote" "set ''said=$input''^" "What did they say?" > "%answer%"
+if errorlevel 1 (
+  del "%answer%"
+  echo Nothing said.
+  exit /b 1
+)
+call "%answer%"
+del "%answer%"
 echo They said: %said%

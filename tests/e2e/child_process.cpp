@@ -46,8 +46,14 @@ ChildProcess::ChildProcess(const ChildOptions& options) {
   std::wstring commandLine = options.CommandLine;
   PROCESS_INFORMATION info{};
   DWORD flags = options.NewConsole ? CREATE_NEW_CONSOLE : options.Detached ? DETACHED_PROCESS : 0;
+  // Suspended until it is in the job, so that nothing it starts escapes it.
+  if (options.Job != nullptr) flags |= CREATE_SUSPENDED;
   if (CreateProcessW(application.c_str(), commandLine.data(), nullptr, nullptr, TRUE, flags, nullptr,
                      directory, &startup, &info)) {
+    if (options.Job != nullptr) {
+      AssignProcessToJobObject(options.Job, info.hProcess);
+      ResumeThread(info.hThread);
+    }
     CloseHandle(info.hThread);
     process_ = info.hProcess;
     id_ = info.dwProcessId;

@@ -15,6 +15,7 @@ struct ChildOptions {
   std::wstring ConsoleTitle;
   bool Detached = false;        // DETACHED_PROCESS: the child has no console at all
   HANDLE ErrorHandle = nullptr; // standard error instead of a pipe, when given
+  HANDLE Job = nullptr;         // a job object the child (and all it starts) runs in
 };
 
 class ChildProcess {

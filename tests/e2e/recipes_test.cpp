@@ -1,6 +1,7 @@
-// The batch-file recipes of the manual, run by Wine's cmd.exe with their
-// dialog answered, so that no documented recipe can rot. cmd.exe finds
-// Tovask.exe in its current folder, the driver's own.
+// The batch-file recipes of the manual, run by cmd.exe with their dialog
+// answered from the keyboard (or by the time-out), so that no documented
+// recipe can rot. Each recipe finds Tovask.exe the way the manual says: on
+// the PATH, or beside the script.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -8,7 +9,7 @@
 
 #include "child_process.h"
 #include "dialog_finder.h"
-#include "posted_input.h"
+#include "user_input.h"
 
 namespace {
 
@@ -17,82 +18,143 @@ std::wstring DriverFolder() {
   return tovask.substr(0, tovask.find_last_of(L"\\/"));
 }
 
+// The recipes lie in a folder of their own, without Tovask.exe.
+std::wstring RecipeFolder() { return DriverFolder() + L"\\examples"; }
+
 std::wstring CmdPath() {
   wchar_t system[MAX_PATH];
   UINT length = GetSystemDirectoryW(system, MAX_PATH);
   return std::wstring(system, length) + L"\\cmd.exe";
 }
 
+std::wstring PathVariable() {
+  wchar_t value[32767];
+  DWORD length = GetEnvironmentVariableW(L"PATH", value, 32767);
+  return std::wstring(value, length);
+}
+
+// Puts a folder in front of the PATH that child processes inherit, for the
+// life of the object.
+class PathWith {
+ public:
+  explicit PathWith(const std::wstring& folder) : saved_(PathVariable()) {
+    SetEnvironmentVariableW(L"PATH", (folder + L";" + saved_).c_str());
+  }
+  ~PathWith() { SetEnvironmentVariableW(L"PATH", saved_.c_str()); }
+  PathWith(const PathWith&) = delete;
+  PathWith& operator=(const PathWith&) = delete;
+
+ private:
+  std::wstring saved_;
+};
+
+// What the user does once the dialog is ready; false when it could not be
+// done.
+using Answer = std::function<bool(HWND dialog)>;
+
+Answer Type(const std::wstring& text) {
+  return [text](HWND dialog) { return TypeText(dialog, text) && PressKey(dialog, VK_RETURN); };
+}
+
+Answer Press(WORD key) {
+  return [key](HWND dialog) { return PressKey(dialog, key); };
+}
+
+bool LetTheTimeOutAnswer(HWND) { return true; }
+
 struct RecipeRun {
   bool DialogShown = false;
+  bool Answered = false;
   bool Ended = false;
   DWORD ExitCode = 0;
   std::string Output;
 };
 
-using Answer = std::function<void(HWND dialog)>;
-
+// Runs the recipe with cmd /c in the recipe folder. cmd.exe and the Tovask it
+// starts run in a job, which ends whatever is still running afterwards.
 RecipeRun RunRecipe(const std::wstring& recipe, const Answer& answer) {
+  HANDLE job = CreateJobObjectW(nullptr, nullptr);
   ChildOptions options;
   options.Application = CmdPath();
-  options.CommandLine = L"cmd /c \"" + DriverFolder() + L"\\examples\\" + recipe + L"\"";
-  options.Directory = DriverFolder();
+  options.CommandLine = L"cmd /d /c \"" + recipe + L"\"";
+  options.Directory = RecipeFolder();
+  options.Job = job;
   ChildProcess cmd(options);
+
   RecipeRun run;
-  // The dialog belongs to a Tovask that cmd.exe started: any process's.
-  HWND dialog = WaitForDialog(0, 15000);
+  // The dialog belongs to the Tovask that cmd.exe started, not to cmd.exe.
+  HWND dialog = cmd.Started() ? WaitForDialog(0, 15000) : nullptr;
   run.DialogShown = dialog != nullptr;
-  if (dialog != nullptr) answer(dialog);
-  run.Ended = cmd.Wait(15000);
-  // A dialog left behind by a failed run would stand in the way of the next.
-  if (HWND left = FindDialog(0)) PostKey(left, VK_ESCAPE);
+  run.Answered = dialog != nullptr && answer(dialog);
+  run.Ended = cmd.Started() && WaitForSingleObject(cmd.Process(), 15000) == WAIT_OBJECT_0;
+  // Tovask holds cmd's output pipe while it runs: it must end before the
+  // output can be read to its end.
+  TerminateJobObject(job, 99);
+  cmd.Wait(5000);
+  CloseHandle(job);
   run.ExitCode = cmd.ExitCode();
   run.Output = cmd.Output();
   return run;
 }
 
-Answer Type(const std::wstring& text, WORD key = VK_RETURN) {
-  return [text, key](HWND dialog) {
-    PostText(dialog, text);
-    PostKey(dialog, key);
-  };
-}
-
-Answer Press(WORD key) { return Type(L"", key); }
-
 TEST(Recipes, EachGivesItsAnswerToTheScript) {
-  // Only recipes that end with "exit /b" promise an exit code.
-  constexpr DWORD Any = 0xFFFFFFFF;
-  struct Case { const char* label; std::wstring recipe; Answer answer; std::string output; DWORD exitCode; };
-  const Case cases[] = {
-      {"generated file", L"ask-name.cmd", Type(L"Anna Smith"), "Hello, Anna Smith!\r\n", Any},
-      {"generated file, cancelled", L"ask-name.cmd", Press(VK_ESCAPE), "No name given.\r\n", Any},
-      {"for /f, initial text accepted", L"for-f.cmd", Press(VK_RETURN), "Colour: blue\r\n", Any},
-      {"for /f, typed", L"for-f.cmd", Type(L"dark green"), "Colour: dark green\r\n", Any},
-      {"for /f, cancelled", L"for-f.cmd", Press(VK_ESCAPE), "No colour given.\r\n", Any},
-      {"OK", L"ok-or-cancel.cmd", Press(VK_RETURN), "Going on.\r\n", 0},
-      {"Cancel", L"ok-or-cancel.cmd", Press(VK_ESCAPE), "Stopped.\r\n", 1},
-      {"password", L"password.cmd", Type(L"s3cret!"), "The password was read.\r\n", Any},
-      {"password, cancelled", L"password.cmd", Press(VK_ESCAPE), "", 1},
-      {"number", L"number.cmd", Type(L"41"), "Next year you will be 42.\r\n", Any},
-      {"number, initial text", L"number.cmd", Press(VK_RETURN), "Next year you will be 31.\r\n", Any},
-      {"quotes", L"quotes.cmd", Type(L"He said \"yes\""), "They said: He said \"yes\"\r\n", Any},
+  struct Case {
+    const char* label;
+    std::wstring recipe;
+    Answer answer;
+    std::string output;
+    DWORD exitCode;
   };
+  const Case cases[] = {
+      {"generated file, typed", L"ask-name.cmd", Type(L"Anna Smith"), "Name: Anna Smith\r\n", 0},
+      {"generated file, initial text", L"ask-name.cmd", Press(VK_RETURN), "Name: Anna\r\n", 0},
+      {"generated file, cancelled", L"ask-name.cmd", Press(VK_ESCAPE), "No name given.\r\n", 1},
+      {"for /f, initial text", L"for-f.cmd", Press(VK_RETURN), "Colour: blue\r\n", 0},
+      {"for /f, typed", L"for-f.cmd", Type(L"dark green"), "Colour: dark green\r\n", 0},
+      {"for /f, cancelled", L"for-f.cmd", Press(VK_ESCAPE), "No colour given.\r\n", 1},
+      {"OK", L"ok-or-cancel.cmd", Press(VK_RETURN), "Result: OK\r\n", 0},
+      {"Cancel", L"ok-or-cancel.cmd", Press(VK_ESCAPE), "Result: Cancel\r\n", 1},
+      {"time-out", L"ok-or-cancel.cmd", LetTheTimeOutAnswer, "Result: OK\r\n", 0},
+      {"password", L"password.cmd", Type(L"s3cr3t!"), "Password: s3cr3t!\r\n", 0},
+      {"password, cancelled", L"password.cmd", Press(VK_ESCAPE), "No password given.\r\n", 1},
+      {"number", L"number.cmd", Type(L"41"), "Next year you will be 42.\r\n", 0},
+      {"number, letters and a fourth digit kept out", L"number.cmd", Type(L"4x5y67"),
+       "Next year you will be 457.\r\n", 0},
+      {"number, cancelled", L"number.cmd", Press(VK_ESCAPE), "No age given.\r\n", 1},
+      {"quotes in the answer", L"quotes.cmd", Type(L"He said \"yes\""), "They said: He said \"yes\"\r\n", 0},
+      {"quotes, cancelled", L"quotes.cmd", Press(VK_ESCAPE), "Nothing said.\r\n", 1},
+  };
+  PathWith tovaskOnPath(DriverFolder());
   for (const Case& c : cases) {
-    RecipeRun run = RunRecipe(c.recipe, c.answer);
-    EXPECT_TRUE(run.DialogShown) << c.label;
-    ASSERT_TRUE(run.Ended) << c.label;
+    RecipeRun run = RunRecipe(RecipeFolder() + L"\\" + c.recipe, c.answer);
+    ASSERT_TRUE(run.DialogShown) << c.label << ": no dialog appeared";
+    EXPECT_TRUE(run.Answered) << c.label << ": the keys could not be sent";
+    ASSERT_TRUE(run.Ended) << c.label << ": the recipe did not end";
     EXPECT_EQ(run.Output, c.output) << c.label;
-    if (c.exitCode != Any) {
-      EXPECT_EQ(run.ExitCode, c.exitCode) << c.label;
-    }
+    EXPECT_EQ(run.ExitCode, c.exitCode) << c.label;
   }
 }
 
-TEST(Recipes, TheNumberFieldTakesOnlyThreeDigits) {
-  RecipeRun run = RunRecipe(L"number.cmd", Type(L"12345"));
+TEST(Recipes, FindTovaskBesideTheScript) {
+  // A folder of its own, off the PATH, with the recipe and Tovask.exe.
+  wchar_t temp[MAX_PATH];
+  DWORD length = GetTempPathW(MAX_PATH, temp);
+  std::wstring folder = std::wstring(temp, length) + L"tovask-recipe-" + std::to_wstring(GetCurrentProcessId());
+  std::wstring recipe = folder + L"\\for-f.cmd";
+  std::wstring tovask = folder + L"\\Tovask.exe";
+  ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+  bool copied = CopyFileW((RecipeFolder() + L"\\for-f.cmd").c_str(), recipe.c_str(), TRUE) &&
+                CopyFileW(TovaskPath().c_str(), tovask.c_str(), TRUE);
+
+  RecipeRun run = copied ? RunRecipe(recipe, Type(L"red")) : RecipeRun{};
+  DeleteFileW(recipe.c_str());
+  DeleteFileW(tovask.c_str());
+  RemoveDirectoryW(folder.c_str());
+  ASSERT_TRUE(copied);
+  ASSERT_TRUE(run.DialogShown) << "no dialog appeared";
   ASSERT_TRUE(run.Ended);
-  EXPECT_EQ(run.Output, "Next year you will be 124.\r\n");
+  EXPECT_EQ(run.Output, "Colour: red\r\n");
+  EXPECT_EQ(run.ExitCode, 0u);
 }
 
 }  // namespace
