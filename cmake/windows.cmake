@@ -36,7 +36,11 @@ tovask_warnings(Tovask)
 set_source_files_properties(resources/Tovask.rc PROPERTIES
   OBJECT_DEPENDS ${PROJECT_SOURCE_DIR}/resources/Tovask.manifest)
 
+# The manual ships beside the executable.
+configure_file(docs/Tovask.txt ${CMAKE_BINARY_DIR}/Tovask.txt COPYONLY)
+
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GOOGLETEST_DIR} googletest EXCLUDE_FROM_ALL)
 add_subdirectory(tests/e2e)
+add_subdirectory(tests/bench)

@@ -57,10 +57,12 @@ HWND CreateInputField(HWND dialog, const Bounds& bounds, TextView initial, uint3
                        editStyle | WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | ES_AUTOHSCROLL, bounds);
 }
 
-// Limits only what is typed or pasted: an initial text stays whole.
+// Limits only what is typed or pasted: an initial text stays whole. A limit
+// beyond what a single-line field can hold at all is that largest limit.
 void SetInputLimit(HWND field, int64_t maxLength) {
-  WPARAM limit = maxLength < 1 ? 1 : static_cast<WPARAM>(maxLength);
-  SendMessageW(field, EM_LIMITTEXT, limit, 0);
+  constexpr int64_t LargestLimit = 0x7FFFFFFE;
+  int64_t limit = maxLength < 1 ? 1 : (maxLength > LargestLimit ? LargestLimit : maxLength);
+  SendMessageW(field, EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
 }
 
 HWND CreateDialogButton(HWND dialog, int64_t number, const Bounds& bounds, TextView caption) {

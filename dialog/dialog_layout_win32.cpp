@@ -12,6 +12,10 @@ namespace {
 
 using Coordinate = std::optional<int64_t>;
 
+// Sizes of rectangles are taken in 64 bits: a huge client size can put the
+// edges of a rectangle at the very ends of the 32-bit range.
+Extent SizeOf(const RECT& r) { return {int64_t{r.right} - r.left, int64_t{r.bottom} - r.top}; }
+
 // Moves a control; every value left out keeps its current one.
 void SetControlBounds(HWND control, Coordinate x, Coordinate y, Coordinate width, Coordinate height) {
   if (!x || !y || !width || !height) {
@@ -20,8 +24,8 @@ void SetControlBounds(HWND control, Coordinate x, Coordinate y, Coordinate width
     MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&now), 2);
     if (!x) x = now.left;
     if (!y) y = now.top;
-    if (!width) width = now.right - now.left;
-    if (!height) height = now.bottom - now.top;
+    if (!width) width = SizeOf(now).Width;
+    if (!height) height = SizeOf(now).Height;
   }
   MoveWindow(control, ClampToInt32(*x), ClampToInt32(*y), ClampToInt32(*width), ClampToInt32(*height), TRUE);
   InvalidateRect(control, nullptr, FALSE);
@@ -45,29 +49,29 @@ std::vector<Extent> MeasurePrompt(HWND dialog, HFONT font, TextView prompt) {
   return extents;
 }
 
-RECT FrameFor(HWND window, int64_t innerWidth, int64_t innerHeight, BOOL hasMenu) {
+Extent FrameFor(HWND window, int64_t innerWidth, int64_t innerHeight, BOOL hasMenu) {
   RECT frame{0, 0, ClampToInt32(innerWidth), ClampToInt32(innerHeight)};
   AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), hasMenu,
                      static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)));
-  return frame;
+  return SizeOf(frame);
 }
 
 void ResizeKeepingPosition(HWND window, int64_t innerWidth, int64_t innerHeight) {
   if (IsZoomed(window)) ShowWindow(window, SW_RESTORE);
   RECT now;
   GetWindowRect(window, &now);
-  RECT frame = FrameFor(window, innerWidth, innerHeight, FALSE);
-  SetWindowPos(window, nullptr, now.left, now.top, frame.right - frame.left, frame.bottom - frame.top,
+  Extent frame = FrameFor(window, innerWidth, innerHeight, FALSE);
+  SetWindowPos(window, nullptr, now.left, now.top, ClampToInt32(frame.Width), ClampToInt32(frame.Height),
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MoveKeepingSize(HWND window, int64_t x, int64_t y) {
   RECT client;
   GetClientRect(window, &client);
-  RECT frame = FrameFor(window, client.right - client.left, client.bottom - client.top,
-                        GetMenu(window) != nullptr);
-  SetWindowPos(window, nullptr, ClampToInt32(x), ClampToInt32(y), frame.right - frame.left,
-               frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  Extent inner = SizeOf(client);
+  Extent frame = FrameFor(window, inner.Width, inner.Height, GetMenu(window) != nullptr);
+  SetWindowPos(window, nullptr, ClampToInt32(x), ClampToInt32(y), ClampToInt32(frame.Width),
+               ClampToInt32(frame.Height), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace
@@ -93,8 +97,9 @@ void LayoutDialog(HWND dialog, HFONT font, const Invocation& invocation, const C
   ResizeKeepingPosition(dialog, geometry.InnerWidth, geometry.InnerHeight);
   RECT frame;
   GetWindowRect(dialog, &frame);
-  geometry.OuterWidth = frame.right - frame.left;
-  geometry.OuterHeight = frame.bottom - frame.top;
+  Extent outer = SizeOf(frame);
+  geometry.OuterWidth = outer.Width;
+  geometry.OuterHeight = outer.Height;
   PlaceWindow(geometry, frame.left, frame.top, invocation.OffsetX, invocation.OffsetY);
   MoveKeepingSize(dialog, geometry.WindowX, geometry.WindowY);
 }
@@ -102,7 +107,7 @@ void LayoutDialog(HWND dialog, HFONT font, const Invocation& invocation, const C
 void RelayoutDialog(HWND dialog, const DialogGeometry& geometry) {
   RECT client;
   GetClientRect(dialog, &client);
-  Relayout relayout = RelayoutControls(client.right - client.left, geometry.ButtonWidth);
+  Relayout relayout = RelayoutControls(SizeOf(client).Width, geometry.ButtonWidth);
   SetControlBounds(GetDlgItem(dialog, InputField), std::nullopt, std::nullopt, relayout.InputWidth,
                    std::nullopt);
   SetControlBounds(GetDlgItem(dialog, OkButton), relayout.OkX, std::nullopt, std::nullopt, std::nullopt);

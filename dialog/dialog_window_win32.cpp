@@ -68,8 +68,8 @@ LRESULT CALLBACK DialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 void Centre(const DialogWindow& window) {
   RECT frame;
   GetWindowRect(window.Handle, &frame);
-  int64_t width = frame.right - frame.left;
-  int64_t height = frame.bottom - frame.top;
+  int64_t width = int64_t{frame.right} - frame.left;
+  int64_t height = int64_t{frame.bottom} - frame.top;
   Position position;
   if (window.Mode == CentringMode::ScreenCentring) {
     position = CentreOnScreen(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), width, height);
@@ -78,7 +78,7 @@ void Centre(const DialogWindow& window) {
     GetWindowRect(window.Owner, &owner);
     position = CentreOnOwner({owner.left, owner.top, owner.right, owner.bottom}, width, height);
   }
-  SetWindowPos(window.Handle, nullptr, static_cast<int>(position.X), static_cast<int>(position.Y), 0, 0,
+  SetWindowPos(window.Handle, nullptr, ClampToInt32(position.X), ClampToInt32(position.Y), 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -7,7 +7,7 @@ int64_t FocusTarget(int64_t candidateCount, int64_t current, FocusDirection dire
   if (direction == FocusDirection::Forward) {
     if (current == NoCurrentFocus) return 0;
     if (current < 0) return -1;
-    return current + 1 < candidateCount ? current + 1 : 0;
+    return current < candidateCount - 1 ? current + 1 : 0;
   }
   if (current > 0) return current - 1;
   return candidateCount - 1;

@@ -32,7 +32,7 @@ void InitControls() {
 // Only the pixel height follows the display's DPI; the negative height asks
 // for the character height rather than the cell height.
 HFONT CreateDialogFont(int64_t fontSize, int dpi) {
-  int height = -MulDiv(ClampToInt32(fontSize), dpi, 72);
+  int height = ClampToInt32(-int64_t{MulDiv(ClampToInt32(fontSize), dpi, 72)});
   return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, 0, L"MS Shell DLG 2");
 }

@@ -37,16 +37,17 @@ ChildProcess::ChildProcess(const ChildOptions& options) {
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
   startup.hStdOutput = outputWrite;
-  startup.hStdError = errorWrite;
+  startup.hStdError = options.ErrorHandle != nullptr ? options.ErrorHandle : errorWrite;
   std::wstring title = options.ConsoleTitle;
   if (options.NewConsole && !title.empty()) startup.lpTitle = title.data();
 
   std::wstring application = options.Application.empty() ? TovaskPath() : options.Application;
+  const wchar_t* directory = options.Directory.empty() ? nullptr : options.Directory.c_str();
   std::wstring commandLine = options.CommandLine;
   PROCESS_INFORMATION info{};
   DWORD flags = options.NewConsole ? CREATE_NEW_CONSOLE : options.Detached ? DETACHED_PROCESS : 0;
   if (CreateProcessW(application.c_str(), commandLine.data(), nullptr, nullptr, TRUE, flags, nullptr,
-                     nullptr, &startup, &info)) {
+                     directory, &startup, &info)) {
     CloseHandle(info.hThread);
     process_ = info.hProcess;
     id_ = info.dwProcessId;

@@ -8,11 +8,13 @@
 #include <thread>
 
 struct ChildOptions {
+  std::wstring Application;     // Tovask.exe when empty
   std::wstring CommandLine;     // passed to CreateProcessW unchanged
-  std::wstring Application;     // empty: Tovask.exe beside the driver
+  std::wstring Directory;       // the driver's current folder when empty
   bool NewConsole = false;      // CREATE_NEW_CONSOLE with ConsoleTitle
   std::wstring ConsoleTitle;
   bool Detached = false;        // DETACHED_PROCESS: the child has no console at all
+  HANDLE ErrorHandle = nullptr; // standard error instead of a pipe, when given
 };
 
 class ChildProcess {

