@@ -2,11 +2,37 @@
 
 namespace {
 
-void ReadAll(HANDLE pipe, std::string& into) {
+struct PipeReader {
+  HANDLE Pipe;
+  std::string* Into;
+};
+
+DWORD WINAPI ReadAll(void* parameter) {
+  PipeReader* reader = static_cast<PipeReader*>(parameter);
   char buffer[4096];
   DWORD got = 0;
-  while (ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0) into.append(buffer, got);
-  CloseHandle(pipe);
+  while (ReadFile(reader->Pipe, buffer, sizeof buffer, &got, nullptr) && got > 0) reader->Into->append(buffer, got);
+  CloseHandle(reader->Pipe);
+  delete reader;
+  return 0;
+}
+
+HANDLE StartReader(HANDLE pipe, std::string& into) {
+  return CreateThread(nullptr, 0, ReadAll, new PipeReader{pipe, &into}, 0, nullptr);
+}
+
+// A reader ends when every writer of its pipe is gone. A process that
+// inherited the pipe and outlives the child (or that Wine fails to end)
+// would keep it waiting, so the wait is bounded: its read is then cancelled,
+// and as a last resort the thread is ended.
+void FinishReader(HANDLE& reader) {
+  if (reader == nullptr) return;
+  if (WaitForSingleObject(reader, 5000) == WAIT_TIMEOUT) {
+    CancelSynchronousIo(reader);
+    if (WaitForSingleObject(reader, 2000) == WAIT_TIMEOUT) TerminateThread(reader, 1);
+  }
+  CloseHandle(reader);
+  reader = nullptr;
 }
 
 // A pipe whose read end stays with the driver and whose write end the child
@@ -60,16 +86,16 @@ ChildProcess::ChildProcess(const ChildOptions& options) {
   }
   CloseHandle(outputWrite);
   CloseHandle(errorWrite);
-  outputReader_ = std::thread(ReadAll, outputRead, std::ref(output_));
-  errorReader_ = std::thread(ReadAll, errorRead, std::ref(error_));
+  outputReader_ = StartReader(outputRead, output_);
+  errorReader_ = StartReader(errorRead, error_);
 }
 
 ChildProcess::~ChildProcess() {
   if (process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
     TerminateProcess(process_, 99);
   }
-  if (outputReader_.joinable()) outputReader_.join();
-  if (errorReader_.joinable()) errorReader_.join();
+  FinishReader(outputReader_);
+  FinishReader(errorReader_);
   if (process_ != nullptr) CloseHandle(process_);
 }
 
@@ -77,10 +103,10 @@ bool ChildProcess::Wait(DWORD milliseconds) {
   bool ended = process_ != nullptr && WaitForSingleObject(process_, milliseconds) == WAIT_OBJECT_0;
   if (!ended && process_ != nullptr) {
     TerminateProcess(process_, 99);
-    WaitForSingleObject(process_, INFINITE);
+    WaitForSingleObject(process_, 5000);
   }
-  if (outputReader_.joinable()) outputReader_.join();
-  if (errorReader_.joinable()) errorReader_.join();
+  FinishReader(outputReader_);
+  FinishReader(errorReader_);
   return ended;
 }
 

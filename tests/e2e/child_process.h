@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <string>
-#include <thread>
 
 struct ChildOptions {
   std::wstring Application;     // Tovask.exe when empty
@@ -39,8 +38,8 @@ class ChildProcess {
  private:
   HANDLE process_ = nullptr;
   DWORD id_ = 0;
-  std::thread outputReader_;
-  std::thread errorReader_;
+  HANDLE outputReader_ = nullptr;  // threads reading the pipes
+  HANDLE errorReader_ = nullptr;
   std::string output_;
   std::string error_;
 };

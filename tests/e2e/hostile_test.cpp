@@ -10,6 +10,7 @@
 #include <string>
 #include <thread>
 
+#include "ansi_bytes.h"
 #include "child_process.h"
 #include "dialog_finder.h"
 #include "posted_input.h"
@@ -17,18 +18,6 @@
 namespace {
 
 constexpr DWORD EndMs = 15000;
-
-// The bytes the program must write for a result: the ANSI code page with the
-// system's best-fit mapping.
-std::string AnsiBytes(const std::wstring& text) {
-  if (text.empty()) return "";
-  int size = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                 nullptr);
-  std::string bytes(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size, nullptr,
-                      nullptr);
-  return bytes;
-}
 
 // Letters, digits and a few non-ASCII characters, free of quotes, "^" and
 // "$input", so that the text passes the command line and the result as it is.

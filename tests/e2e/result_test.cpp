@@ -2,20 +2,11 @@
 // the real program, in the system's ANSI code page with its best-fit mapping.
 #include <gtest/gtest.h>
 
+#include "ansi_bytes.h"
 #include "posted_input.h"
 #include "running_dialog.h"
 
 namespace {
-
-// The bytes the system's ANSI code page gives for a text, best fit included.
-std::string AnsiBytes(const std::wstring& text) {
-  int size = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                 nullptr);
-  std::string bytes(static_cast<size_t>(size > 0 ? size : 0), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size, nullptr,
-                      nullptr);
-  return bytes;
-}
 
 TEST(Result, TemplateAndTypedTextReachStandardOutput) {
   struct Case { const char* label; std::wstring output, typed; std::wstring expected; };
